@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit suites (with AddressSanitizer
+# and UndefinedBehaviorSanitizer), then the Windows suite under Wine on a virtual display
+# that this script starts and stops itself.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+source scripts/common.sh
+
+ensure_build_tools
+ensure_wine_tools
+
+echo "== native unit tests"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug
+cmake --build build/native
+ctest --test-dir build/native --output-on-failure
+
+echo "== Windows build"
+cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release
+cmake --build build/windows
+
+echo "== Windows tests under Wine"
+trap 'stop_wine; stop_virtual_display' EXIT
+start_virtual_display
+start_wine "$root/build/windows/wineprefix"
+ctest --test-dir build/windows --output-on-failure

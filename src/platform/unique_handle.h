@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Sole owner of one Win32 handle, closed by Close when the owner ends. Move-only: a
+// copy would close the handle twice. The empty handle is nullptr.
+template <typename H, auto Close>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(H handle) : handle_(handle) {}
+  ~UniqueHandle() { reset(); }
+
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  H get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+  // Gives the handle away, for a call that takes ownership when it succeeds.
+  H release() { return std::exchange(handle_, nullptr); }
+
+  void reset(H handle = nullptr) {
+    if (handle_ != nullptr) Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  H handle_ = nullptr;
+};
+
+using UniqueFile = UniqueHandle<HANDLE, &CloseHandle>;
+
+// CreateFileW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr then.
+inline UniqueFile AdoptFile(HANDLE handle) {
+  return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
