@@ -1,42 +1,20 @@
+// The program's entry: the start-up sequence.
 #include <windows.h>
 
+#include "overlay/form1.h"
+#include "platform/application.h"
 #include "platform/cp1251.h"
+#include "settings/form2.h"
 
-// The program's skeleton: one plain window that closes when asked. The overlay itself
-// comes next.
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = L"TForm1";
-  if (!RegisterClassExW(&windowClass)) return 1;
-
-  const std::wstring title = Utf8ToWide("Вистаро");
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 200, 100, nullptr, nullptr, instance,
-                                nullptr);
-  if (!window) return 1;
-  ShowWindow(window, showCommand);
-
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  App.Initialize(instance, Utf8ToWide("Вистаро"));
+  TForm1 form1;
+  Form1 = &form1;
+  TForm2 form2;
+  Form2 = &form2;
+  App.Guard([] { Form1->Show(); });
+  const int exitCode = App.Run();
+  Form2 = nullptr;
+  Form1 = nullptr;
+  return exitCode;
 }

@@ -42,3 +42,9 @@ using UniqueFile = UniqueHandle<HANDLE, &CloseHandle>;
 inline UniqueFile AdoptFile(HANDLE handle) {
   return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
+
+using UniqueHrgn = UniqueHandle<HRGN, &DeleteObject>;
+using UniqueHfont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueHbrush = UniqueHandle<HBRUSH, &DeleteObject>;
+using UniqueHbitmap = UniqueHandle<HBITMAP, &DeleteObject>;
+using UniqueHdc = UniqueHandle<HDC, &DeleteDC>;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/color.h"
+
 // The settings file's twenty keys: their sections, spellings and defaults. The names
 // are a contract with every file already written: "Heigth" stays as it is.
 
@@ -18,16 +20,13 @@ struct SettingKey {
   bool defaultFromWindow = false;   // the default depends on the overlay: its caller gives it
 };
 
-// clWindow: the system's window colour, the overlay's background until one is saved.
-inline constexpr std::int32_t kColorWindow = static_cast<std::int32_t>(0xFF000005u);
-
 namespace key {
 inline constexpr std::string_view kMain = "fMain";
 inline constexpr std::string_view kFont = "Font";
 
 inline constexpr SettingKey First{kMain, "First", SettingKind::Boolean, 1};
 inline constexpr SettingKey Path{kMain, "Path", SettingKind::String, 0, "c:\\1.txt"};
-inline constexpr SettingKey Color{kMain, "Color", SettingKind::Colour, kColorWindow, {}, true};
+inline constexpr SettingKey Color{kMain, "Color", SettingKind::Colour, clWindow, {}, true};
 inline constexpr SettingKey Transparent{kMain, "Transparent", SettingKind::Integer, 100};
 inline constexpr SettingKey Hole{kMain, "Hole", SettingKind::Integer, 20};
 inline constexpr SettingKey AllTop{kMain, "AllTop", SettingKind::Boolean, 0};

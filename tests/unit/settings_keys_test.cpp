@@ -25,7 +25,7 @@ TEST(SettingKeys, MissingFileReadsTheDefaults) {
   const IniFile ini(file);
   EXPECT_TRUE(ini.ReadBool(key::First));
   EXPECT_EQ(ini.ReadString(key::Path), "c:\\1.txt");
-  EXPECT_EQ(ini.ReadInteger(key::Color, kColorWindow), -16777211);
+  EXPECT_EQ(ini.ReadInteger(key::Color, clWindow), -16777211);
   EXPECT_EQ(ini.ReadInteger(key::Transparent), 100);
   EXPECT_EQ(ini.ReadInteger(key::Hole), 20);
   EXPECT_FALSE(ini.ReadBool(key::AllTop));
@@ -59,7 +59,7 @@ TEST(SettingKeys, WrittenValuesReadBackInTheirEncodings) {
             "[fMain]\r\nFirst=0\r\nPath=d:\\quotes\\eurusd.txt\r\nColor=255\r\nHole=-3\r\n"
             "Heigth=239\r\n\r\n[Font]\r\nStyle_Bold=1\r\n");
   EXPECT_FALSE(ini.ReadBool(key::First));
-  EXPECT_EQ(ini.ReadInteger(key::Color, kColorWindow), 255);
+  EXPECT_EQ(ini.ReadInteger(key::Color, clWindow), 255);
   EXPECT_EQ(ini.ReadInteger(key::Hole), -3);
   EXPECT_TRUE(ini.ReadBool(key::StyleBold));
 }

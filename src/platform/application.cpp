@@ -1,0 +1,85 @@
+#include "platform/application.h"
+
+#include <commctrl.h>
+
+#include "platform/cp1251.h"
+#include "platform/timer.h"
+
+Application App;
+
+namespace {
+constexpr const wchar_t* kClassName = L"TApplication";
+}
+
+std::wstring ReportText(const std::string& message) {
+  std::wstring text = Utf8ToWide(message);
+  if (!text.empty() && text.back() > L'.') text += L'.';
+  return text;
+}
+
+void Application::Initialize(HINSTANCE instance, std::wstring title) {
+  instance_ = instance;
+  title_ = std::move(title);
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = Procedure;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+  // Never shown: the forms it owns have no taskbar button of their own.
+  handle_ = CreateWindowExW(0, kClassName, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            instance, nullptr);
+}
+
+std::wstring Application::ExeName() const {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+int Application::Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void Application::Terminate() { PostQuitMessage(0); }
+
+void Application::ShowException(const std::exception& error) {
+  ShowMessageBox(ReportText(error.what()), title_, MB_OK | MB_ICONERROR);
+}
+
+int Application::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
+  return MessageBoxW(handle_, text.c_str(), caption.c_str(), flags);
+}
+
+UINT_PTR Application::AddTimer(Timer* timer) {
+  const UINT_PTR id = nextTimerId_++;
+  timers_[id] = timer;
+  return id;
+}
+
+void Application::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+
+LRESULT CALLBACK Application::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    // A tick already queued when its timer went away finds no timer here.
+    const auto found = App.timers_.find(wParam);
+    if (found != App.timers_.end()) found->second->Fire();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
