@@ -20,7 +20,7 @@ FontSpec DesignFont() { return FontSpec{}; }
 
 TForm1::TForm1() {
   CreateHandle({L"TForm1", Utf8ToWide("Вистаро"), WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST, kDesignBounds});
-  Memo1.Create(Handle());
+  Memo1.Create(Handle());  // painted double-buffered
   Memo1.SetFontSpec(DesignFont());
   FormCreate();
 }

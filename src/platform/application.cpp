@@ -2,19 +2,13 @@
 
 #include <commctrl.h>
 
-#include "platform/cp1251.h"
+#include "platform/error_report.h"
 #include "platform/timer.h"
 
 Application App;
 
 namespace {
 constexpr const wchar_t* kClassName = L"TApplication";
-}
-
-std::wstring ReportText(const std::string& message) {
-  std::wstring text = Utf8ToWide(message);
-  if (!text.empty() && text.back() > L'.') text += L'.';
-  return text;
 }
 
 void Application::Initialize(HINSTANCE instance, std::wstring title) {

@@ -54,6 +54,3 @@ class Application {
 };
 
 extern Application App;
-
-// The text of an error message as the report shows it.
-std::wstring ReportText(const std::string& message);

@@ -154,6 +154,41 @@ void Memo::Create(HWND parent) {
                 client.right, client.bottom});
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   SetColor(color_);
+  SetWindowSubclass(Handle(), DoubleBuffered, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Memo::PaintTo(HDC dc) {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, brush_.get());
+  DefSubclassProc(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
+LRESULT CALLBACK Memo::DoubleBuffered(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR memo) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint below fills the background itself
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC screen = BeginPaint(window, &paint);
+      RECT client;
+      GetClientRect(window, &client);
+      UniqueHdc buffer(CreateCompatibleDC(screen));
+      UniqueHbitmap image(CreateCompatibleBitmap(screen, client.right, client.bottom));
+      {
+        ScopedSelect selected(buffer.get(), image.get());
+        reinterpret_cast<Memo*>(memo)->PaintTo(buffer.get());
+        BitBlt(screen, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+      }
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, DoubleBuffered, 0);
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 bool Memo::SetText(std::wstring_view text) {

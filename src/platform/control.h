@@ -121,7 +121,14 @@ class Memo : public Control {
   void SetColor(TColor color);
   HBRUSH OnColor(HDC dc) override;
 
+  // Paints the display, background and text, into the DC as it appears on screen.
+  void PaintTo(HDC dc);
+
  private:
+  // Paints through an off-screen image, so that a changed text never flickers.
+  static LRESULT CALLBACK DoubleBuffered(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR memo);
+
   FontSpec font_;
   UniqueHfont hfont_;
   TColor color_ = clBtnFace;

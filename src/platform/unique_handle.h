@@ -48,3 +48,16 @@ using UniqueHfont = UniqueHandle<HFONT, &DeleteObject>;
 using UniqueHbrush = UniqueHandle<HBRUSH, &DeleteObject>;
 using UniqueHbitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using UniqueHdc = UniqueHandle<HDC, &DeleteDC>;
+
+// Selects a GDI object into a DC for the life of the scope, then puts the old one back.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  ~ScopedSelect() { SelectObject(dc_, old_); }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};

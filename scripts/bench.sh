@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the Windows benchmarks and runs them under Wine on a virtual display; prints
+# their figures.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+source scripts/common.sh
+
+ensure_build_tools
+ensure_wine_tools
+cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release
+cmake --build build/windows --target poll_bench
+
+trap 'stop_wine; stop_virtual_display' EXIT
+start_virtual_display
+start_wine "$root/build/windows/bench-wineprefix"
+cmake --build build/windows --target bench
