@@ -15,6 +15,11 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/native
 ctest --test-dir build/native --output-on-failure
 
+echo "== what two threads share, under ThreadSanitizer"
+cmake -S . -B build/native-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTARO_SANITIZE=thread
+cmake --build build/native-tsan --target concurrency_tests
+TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build/native-tsan --output-on-failure -R '^tsan\.'
+
 echo "== Windows build"
 cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release

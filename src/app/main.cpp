@@ -14,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Form2 = &form2;
   App.Guard([] { Form1->Show(); });
   const int exitCode = App.Run();
+  Form1->WaitForShaper();
   Form2 = nullptr;
   Form1 = nullptr;
   return exitCode;

@@ -46,7 +46,8 @@ void TForm1::FormShow() {
   FirstShow = false;
   Timer1.SetEnabled(true);
   Timer2.SetEnabled(true);
-  // The shaping worker starts here.
+  Shaper = std::make_unique<MovePaint>(*this, Shaping);
+  Shaper->Resume();
   Form2->LoadSettings();
   // The first-launch check runs here.
 }
@@ -67,7 +68,7 @@ void TForm1::SaveWindowPlacement() {
 }
 
 void TForm1::FormClose() {
-  // The shaping worker is asked to stop here.
+  if (Shaper) Shaper->Terminate();
   try {
     SaveWindowPlacement();
   } catch (const std::exception&) {
@@ -77,14 +78,29 @@ void TForm1::FormClose() {
 
 void TForm1::FormDeactivate() { SaveWindowPlacement(); }
 
+void TForm1::WaitForShaper() {
+  Timer1.SetEnabled(false);
+  Timer2.SetEnabled(false);
+  if (Shaper && Shaper->Thread()) App.WaitServing(Shaper->Thread());
+  Shaper.reset();
+}
+
 void TForm1::FormDestroy() {
   // The tray icon is deleted here.
-  App.Terminate();
 }
 
 void TForm1::Timer2Timer() {
   try {
     GetKeyboardState(KeyState.data());
+    // The thread's own copy of the keyboard follows only the keys it receives; the
+    // overlay rarely has the focus, so Shift is taken from the keyboard itself.
+    constexpr std::uint8_t kDown = 0x80;
+    if (GetAsyncKeyState(VK_SHIFT) & 0x8000) {
+      KeyState[VK_SHIFT] |= kDown;
+    } else {
+      KeyState[VK_SHIFT] &= ~kDown;
+    }
+    Shaping.shiftDown = (KeyState[VK_SHIFT] & kDown) != 0;
   } catch (...) {
   }
 }
@@ -111,9 +127,16 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FormDeactivate();
       }
       break;
+    case WM_WINDOWPOSCHANGED: {
+      const RECT b = Bounds();
+      Shaping.SetBounds({b.left, b.top, b.right - b.left, b.bottom - b.top});
+      break;  // on to WM_SIZE
+    }
     case WM_CLOSE:
+      // The main form: closing it ends the program. The window itself goes once the
+      // worker has ended (WaitForShaper).
       FormClose();
-      DestroyWindow(Handle());
+      App.Terminate();
       return 0;
     case WM_DESTROY:
       FormDestroy();

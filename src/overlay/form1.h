@@ -2,12 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/color.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/timer.h"
 #include "settings/transparency.h"
+#include "shaping/move_paint.h"
+#include "shaping/shaping_state.h"
 
 // The overlay: a borderless, top-most window whose whole client area is the text
 // display Memo1, showing the monitored file.
@@ -23,7 +26,11 @@ class TForm1 : public Form {
 
   // Fields.
   bool FirstShow = false;
+  std::unique_ptr<MovePaint> Shaper;
   std::array<std::uint8_t, 256> KeyState{};
+  // What the worker reads: the bounds, the Shift bit, the hole radius, only digits and
+  // TextRegion, the background pixels of the display.
+  ShapingState Shaping;
 
   // The form's own colour: the default of the stored background colour.
   TColor Color() const { return color_; }
@@ -33,6 +40,9 @@ class TForm1 : public Form {
   Transparency CurrentTransparency() const { return transparency_; }
 
   void SaveWindowPlacement();
+  void BuildTextRegion();
+  // At exit: waits for the worker to end, serving its calls meanwhile.
+  void WaitForShaper();
 
   // Handlers.
   void FormCreate();

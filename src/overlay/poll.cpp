@@ -19,10 +19,13 @@ void TForm1::Timer1Timer() {
   try {
     const std::wstring path = Form2->Edit1.Text();
     bool changed = false;
-    if (FileExists(path)) changed = Memo1.SetText(DisplayTextOf(LoadFileBytes(path)));
-    if (changed && Form2->CheckBox2.Checked()) {
-      // The only-digits region is rebuilt here.
+    if (FileExists(path)) {
+      changed = Memo1.SetText(DisplayTextOf(LoadFileBytes(path)));
+      // Every load repaints the display, changed or not: what a window region newly
+      // uncovers is drawn within the second.
+      Memo1.Redraw();
     }
+    if (changed && Form2->CheckBox2.Checked()) BuildTextRegion();
     // The tray icon is refreshed here.
     if (Form2->CheckBox1.Checked()) {
       SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(),

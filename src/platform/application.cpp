@@ -4,12 +4,24 @@
 
 #include "platform/error_report.h"
 #include "platform/timer.h"
+#include "platform/unique_handle.h"
+
+#include <stdexcept>
 
 Application App;
 
 namespace {
+
 constexpr const wchar_t* kClassName = L"TApplication";
-}
+constexpr UINT kSynchronizeMessage = WM_APP + 1;
+
+struct SynchronizedCall {
+  const std::function<void()>* call;
+  std::exception_ptr error;
+  HANDLE done;
+};
+
+}  // namespace
 
 void Application::Initialize(HINSTANCE instance, std::wstring title) {
   instance_ = instance;
@@ -60,6 +72,26 @@ int Application::ShowMessageBox(const std::wstring& text, const std::wstring& ca
   return MessageBoxW(handle_, text.c_str(), caption.c_str(), flags);
 }
 
+void Application::Synchronize(const std::function<void()>& call) {
+  UniqueFile done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  SynchronizedCall message{&call, nullptr, done.get()};
+  if (!done || !PostMessageW(handle_, kSynchronizeMessage, 0, reinterpret_cast<LPARAM>(&message))) {
+    throw std::runtime_error("Synchronize: the main thread cannot be reached");
+  }
+  WaitForSingleObject(done.get(), INFINITE);
+  if (message.error) std::rethrow_exception(message.error);
+}
+
+void Application::WaitServing(HANDLE thread) {
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+}
+
 UINT_PTR Application::AddTimer(Timer* timer) {
   const UINT_PTR id = nextTimerId_++;
   timers_[id] = timer;
@@ -69,6 +101,16 @@ UINT_PTR Application::AddTimer(Timer* timer) {
 void Application::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
 LRESULT CALLBACK Application::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kSynchronizeMessage) {
+    auto* call = reinterpret_cast<SynchronizedCall*>(lParam);
+    try {
+      (*call->call)();
+    } catch (...) {
+      call->error = std::current_exception();
+    }
+    SetEvent(call->done);
+    return 0;
+  }
   if (message == WM_TIMER) {
     // A tick already queued when its timer went away finds no timer here.
     const auto found = App.timers_.find(wParam);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -29,6 +30,14 @@ class Application {
   // character sorts after "."), the title as caption, the error icon and OK.
   void ShowException(const std::exception& error);
   int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
+
+  // From another thread: runs the call on the main thread and waits for it; what it throws
+  // is thrown again here. Every loop of the main thread serves these calls: the plain
+  // loop, modal dialogs, message boxes, menus, the system's move and size loops.
+  void Synchronize(const std::function<void()>& call);
+
+  // Waits for the thread to end while still serving its calls to the main thread.
+  void WaitServing(HANDLE thread);
 
   // Calls the action, sending whatever it throws to the default error report.
   template <typename Action>

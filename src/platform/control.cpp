@@ -139,6 +139,10 @@ int SpinEdit::Value() const { return ParseIniInteger(EncodeCp1251(Text())).value
 
 void SpinEdit::SetValue(int value) { Control::SetText(std::to_wstring(value)); }
 
+void SpinEdit::OnCommand(WORD code) {
+  if (code == EN_CHANGE && onChange) onChange();
+}
+
 bool SpinEdit::OnNotify(const NMHDR* header, LRESULT* result) {
   if (header->hwndFrom != upDown_ || header->code != UDN_DELTAPOS) return false;
   const auto* change = reinterpret_cast<const NMUPDOWN*>(header);
@@ -150,12 +154,39 @@ bool SpinEdit::OnNotify(const NMHDR* header, LRESULT* result) {
 void Memo::Create(HWND parent) {
   RECT client;
   GetClientRect(parent, &client);
-  CreateHandle({parent, L"EDIT", L"", ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL, 0, 0, 0,
+  CreateHandle({parent, L"EDIT", L"", ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL, 0, 0, 0,
                 client.right, client.bottom});
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   SetColor(color_);
-  SetWindowSubclass(Handle(), DoubleBuffered, 0, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(Handle(), DisplayProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
+
+namespace {
+
+const wchar_t* SystemCursorOf(CursorShape shape) {
+  switch (shape) {
+    case CursorShape::SizeNESW: return IDC_SIZENESW;
+    case CursorShape::SizeNS: return IDC_SIZENS;
+    case CursorShape::SizeNWSE: return IDC_SIZENWSE;
+    case CursorShape::SizeWE: return IDC_SIZEWE;
+    case CursorShape::SizeAll: return IDC_SIZEALL;
+  }
+  return IDC_ARROW;
+}
+
+}  // namespace
+
+void Memo::SetCursor(CursorShape cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  // Shown at once when the pointer is over the display, not only at its next move.
+  POINT pointer;
+  if (GetCursorPos(&pointer) && WindowFromPoint(pointer) == Handle()) {
+    ::SetCursor(LoadCursorW(nullptr, SystemCursorOf(cursor_)));
+  }
+}
+
+void Memo::Redraw() { RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 void Memo::PaintTo(HDC dc) {
   RECT client;
@@ -164,7 +195,8 @@ void Memo::PaintTo(HDC dc) {
   DefSubclassProc(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
 }
 
-LRESULT CALLBACK Memo::DoubleBuffered(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+// The display's own handling of messages: painting double-buffered, and its cursor.
+LRESULT CALLBACK Memo::DisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                       DWORD_PTR memo) {
   switch (message) {
     case WM_ERASEBKGND:
@@ -184,8 +216,14 @@ LRESULT CALLBACK Memo::DoubleBuffered(HWND window, UINT message, WPARAM wParam, 
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(LoadCursorW(nullptr, SystemCursorOf(reinterpret_cast<Memo*>(memo)->cursor_)));
+        return TRUE;
+      }
+      break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(window, DoubleBuffered, 0);
+      RemoveWindowSubclass(window, DisplayProcedure, 0);
       break;
   }
   return DefSubclassProc(window, message, wParam, lParam);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/color.h"
+#include "platform/cursor_shape.h"
 #include "platform/unique_handle.h"
 #include "settings/font_spec.h"
 
@@ -98,10 +99,12 @@ class TrackBar : public Control {
 // value is its text read as an integer, or 0 when the text is not one.
 class SpinEdit : public Control {
  public:
+  std::function<void()> onChange;
   void Create(HWND parent, int left, int top, int width, int height, int value);
   int Value() const;
   void SetValue(int value);
   bool OnNotify(const NMHDR* header, LRESULT* result) override;
+  void OnCommand(WORD code) override;
 
  private:
   HWND upDown_ = nullptr;
@@ -121,16 +124,24 @@ class Memo : public Control {
   void SetColor(TColor color);
   HBRUSH OnColor(HDC dc) override;
 
+  // Paints the display again, now.
+  void Redraw();
   // Paints the display, background and text, into the DC as it appears on screen.
   void PaintTo(HDC dc);
 
+  // The pointer's shape over the display; setting the shape it has does nothing.
+  CursorShape Cursor() const { return cursor_; }
+  void SetCursor(CursorShape cursor);
+
  private:
-  // Paints through an off-screen image, so that a changed text never flickers.
-  static LRESULT CALLBACK DoubleBuffered(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+  // Paints through an off-screen image, so that a changed text never flickers, and shows
+  // the display's cursor.
+  static LRESULT CALLBACK DisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR memo);
 
   FontSpec font_;
   UniqueHfont hfont_;
   TColor color_ = clBtnFace;
   UniqueHbrush brush_;
+  CursorShape cursor_ = CursorShape::SizeAll;
 };

@@ -1,5 +1,6 @@
 #include "settings/form2.h"
 
+#include "overlay/form1.h"
 #include "platform/cp1251.h"
 
 TForm2* Form2 = nullptr;
@@ -44,6 +45,8 @@ TForm2::TForm2() {
   TrackBar1.onChange = [this] { TrackBar1Change(); };
   Label4.Create(self, W("Размер \"сверла\""), 8, 112, 88, 13);
   SpinEdit1.Create(self, 104, 104, 57, 22, 20);
+  SpinEdit1.onChange = [this] { SpinEdit1Change(); };
+  SpinEdit1Change();
   CheckBox1.Create(self, W("Сверху игр и видео"), 200, 101, 129, 17);
   CheckBox2.Create(self, W("Только цифры"), 200, 116, 97, 17);
   CheckBox2.onClick = [this] { CheckBox2Click(); };
@@ -65,8 +68,12 @@ TForm2::~TForm2() { DestroyHandle(); }
 void TForm2::TrackBar1Change() { ApplyTransparency(); }
 
 void TForm2::CheckBox2Click() {
-  // The overlay's text-only region is rebuilt here.
+  Form1->Shaping.onlyDigits = CheckBox2.Checked();
+  Form1->BuildTextRegion();
 }
+
+// The worker reads the radius from its own thread: it gets a copy of every change.
+void TForm2::SpinEdit1Change() { Form1->Shaping.holeRadius = SpinEdit1.Value(); }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE) {

@@ -47,6 +47,7 @@ class TForm2 : public Form {
   // Handlers.
   void TrackBar1Change();
   void CheckBox2Click();
+  void SpinEdit1Change();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

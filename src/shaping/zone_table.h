@@ -1,16 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
-// The display's cursor shapes, by their design values.
-enum class CursorShape : std::int16_t {
-  SizeNESW = -6,
-  SizeNS = -7,
-  SizeNWSE = -8,
-  SizeWE = -9,
-  SizeAll = -22,
-};
+#include "platform/cursor_shape.h"
 
 // The move and resize zones of a window of the given size: the cursor of every zone that
 // holds the position (window coordinates), in the table's order; the last one stays.
