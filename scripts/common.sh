@@ -33,7 +33,8 @@ ensure_wine_tools() {
   ensure_packages \
     "$WINE" wine64 \
     Xvfb xvfb \
-    xdpyinfo x11-utils
+    xdpyinfo x11-utils \
+    xdotool xdotool
 }
 
 # Starts Xvfb on a display number it picks itself, and exports DISPLAY once the server

@@ -181,7 +181,8 @@ void Memo::SetCursor(CursorShape cursor) {
   cursor_ = cursor;
   // Shown at once when the pointer is over the display, not only at its next move.
   POINT pointer;
-  if (GetCursorPos(&pointer) && WindowFromPoint(pointer) == Handle()) {
+  RECT bounds;
+  if (GetCursorPos(&pointer) && GetWindowRect(Handle(), &bounds) && PtInRect(&bounds, pointer)) {
     ::SetCursor(LoadCursorW(nullptr, SystemCursorOf(cursor_)));
   }
 }

@@ -3,6 +3,8 @@
 #include <thread>
 
 #include "platform/cp1251.h"
+#include "platform/unique_handle.h"
+#include "platform/win_region.h"
 
 void OverlayTest::WriteSettings(const std::string& moreMainLines) {
   WriteBytes(SettingsPath(), "[fMain]\r\nFirst=0\r\nPath=" + EncodeCp1251(QuotesPath()) + "\r\n" + moreMainLines);
@@ -58,4 +60,63 @@ RECT WindowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return rect;
+}
+
+std::optional<Region> WindowRegionOf(HWND window) {
+  UniqueHrgn region(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(window, region.get()) == ERROR) return std::nullopt;
+  return FromHrgn(region.get());
+}
+
+::testing::AssertionResult WaitForRegion(HWND window, const Region& expected, std::chrono::milliseconds timeout) {
+  std::optional<Region> seen;
+  if (WaitUntil([&] { return (seen = WindowRegionOf(window)) == expected; }, timeout)) {
+    return ::testing::AssertionSuccess();
+  }
+  if (!seen) return ::testing::AssertionFailure() << "the window has no region";
+  return ::testing::AssertionFailure() << "the region has " << seen->Area() << " pixels in " << seen->RectCount()
+                                       << " rectangles, not the " << expected.Area() << " expected; "
+                                       << seen->Difference(expected).Area() << " too many, "
+                                       << expected.Difference(*seen).Area() << " missing";
+}
+
+void PressShift(bool down) {
+  // Wine starts programs of the host system too.
+  std::wstring command = down ? L"Z:\\usr\\bin\\xdotool keydown shift" : L"Z:\\usr\\bin\\xdotool keyup shift";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+      << "xdotool cannot be started";
+  WaitForSingleObject(info.hProcess, 10000);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+}
+
+void MovePointer(int x, int y) { SetCursorPos(x, y); }
+
+std::vector<std::uint32_t> ScreenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  UniqueHbitmap image(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueHdc dc(CreateCompatibleDC(screen));
+  {
+    ScopedSelect selected(dc.get(), image.get());
+    BitBlt(dc.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+  }
+  ReleaseDC(nullptr, screen);
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+  for (auto& p : pixels) p &= 0x00FFFFFF;
+  return pixels;
 }

@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 
+#include "shaping/region.h"
 #include "support/program.h"
 #include "support/temp_folder.h"
 
@@ -40,3 +43,18 @@ class OverlayTest : public ::testing::Test {
 };
 
 RECT WindowRect(HWND window);
+
+// The window's region as the system holds it; nothing when it has none.
+std::optional<Region> WindowRegionOf(HWND window);
+// Waits for the window's region to become this one.
+::testing::AssertionResult WaitForRegion(HWND window, const Region& expected,
+                                         std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+// The keyboard and the pointer, as a user would move them. Shift is pressed on the X
+// display itself (with xdotool): Wine takes the modifier keys' state from the display's
+// events and would undo a Shift sent with SendInput at the next move of the pointer.
+void PressShift(bool down);
+void MovePointer(int x, int y);
+
+// Pixels of the screen in a rectangle, as 0x00RRGGBB, row after row.
+std::vector<std::uint32_t> ScreenPixels(const RECT& rect);
