@@ -2,8 +2,13 @@
 
 #include <vector>
 
-UniqueHrgn ToHrgn(const Region& region) {
-  const std::size_t count = region.RectCount();
+namespace {
+
+using Bands = std::vector<Region::Band>;
+
+UniqueHrgn CreateFromRects(Bands::const_iterator first, Bands::const_iterator last) {
+  std::size_t count = 0;
+  for (auto band = first; band != last; ++band) count += band->spans.size();
   std::vector<char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
   data->rdh.dwSize = sizeof(RGNDATAHEADER);
@@ -13,18 +18,42 @@ UniqueHrgn ToHrgn(const Region& region) {
   RECT bounds{0, 0, 0, 0};
   auto* rects = reinterpret_cast<RECT*>(data->Buffer);
   std::size_t i = 0;
-  for (const auto& band : region.Bands()) {
-    for (const auto& span : band.spans) {
-      rects[i++] = RECT{span.left, band.top, span.right, band.bottom};
-      if (i == 1) {
+  for (auto band = first; band != last; ++band) {
+    for (const auto& span : band->spans) {
+      rects[i] = RECT{span.left, band->top, span.right, band->bottom};
+      if (i == 0) {
         bounds = rects[0];
       } else {
-        UnionRect(&bounds, &bounds, &rects[i - 1]);
+        UnionRect(&bounds, &bounds, &rects[i]);
       }
+      ++i;
     }
   }
   data->rdh.rcBound = bounds;
   return UniqueHrgn(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+}
+
+// Some systems (Wine) unite the rectangles of ExtCreateRegion one at a time, which takes
+// time growing with the square of their number: many rectangles are made in halves,
+// united as a tree.
+constexpr std::size_t kRectsInOneCall = 16;
+
+UniqueHrgn CreateFromBands(Bands::const_iterator first, Bands::const_iterator last, std::size_t rects) {
+  if (rects <= kRectsInOneCall || last - first < 2) return CreateFromRects(first, last);
+  const auto middle = first + (last - first) / 2;
+  std::size_t firstRects = 0;
+  for (auto band = first; band != middle; ++band) firstRects += band->spans.size();
+  UniqueHrgn upper = CreateFromBands(first, middle, firstRects);
+  UniqueHrgn lower = CreateFromBands(middle, last, rects - firstRects);
+  if (!upper || !lower) return UniqueHrgn();
+  CombineRgn(upper.get(), upper.get(), lower.get(), RGN_OR);
+  return upper;
+}
+
+}  // namespace
+
+UniqueHrgn ToHrgn(const Region& region) {
+  return CreateFromBands(region.Bands().begin(), region.Bands().end(), region.RectCount());
 }
 
 Region FromHrgn(HRGN region) {
