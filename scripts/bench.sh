@@ -6,11 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/common.sh
 
-ensure_build_tools
-ensure_wine_tools
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows
+ensure_tools
+build_windows
 
 trap 'stop_wine; stop_virtual_display' EXIT
 start_virtual_display

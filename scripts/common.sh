@@ -20,6 +20,19 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Everything the builds and the Wine runs need.
+ensure_tools() {
+  ensure_build_tools
+  ensure_wine_tools
+}
+
+# The cross build with MinGW-w64: all of it, or the targets named.
+build_windows() {
+  cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=Release
+  cmake --build build/windows ${1:+--target "$@"}
+}
+
 ensure_build_tools() {
   ensure_packages \
     cmake cmake \

@@ -6,12 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/common.sh
 
-ensure_build_tools
-ensure_wine_tools
+ensure_tools
 
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows --target vistaro
+build_windows vistaro
 
 # The program keeps its settings beside itself: run it from a folder of its own.
 app="$root/build/app"

@@ -7,8 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/common.sh
 
-ensure_build_tools
-ensure_wine_tools
+ensure_tools
 
 echo "== native unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug
@@ -21,9 +20,7 @@ cmake --build build/native-tsan --target concurrency_tests
 TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build/native-tsan --output-on-failure -R '^tsan\.'
 
 echo "== Windows build"
-cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows
+build_windows
 
 echo "== Windows tests under Wine"
 trap 'stop_wine; stop_virtual_display' EXIT

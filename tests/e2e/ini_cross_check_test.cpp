@@ -90,27 +90,25 @@ void ExpectSameReads(const std::wstring& path, const Case& c) {
   }
 }
 
+// Every case written by one side into a file of its own, then read by both.
+void CheckWrittenBy(const wchar_t* writerName, void (*write)(const std::wstring&, const Entry&),
+                    std::string (*readBack)(const std::wstring&, const Entry&)) {
+  TempFolder folder;
+  for (const Case& c : Cases()) {
+    const std::wstring path = folder.File(writerName + (L"-" + Utf8ToWide(c.name)) + L".ini");
+    for (const Entry& e : c.writes) write(path, e);
+    ASSERT_NE(readBack(path, c.writes.back()), kAbsent) << c.name << ": nothing was written";
+    ExpectSameReads(path, c);
+  }
+}
+
 }  // namespace
 
 TEST(IniCrossCheck, FilesTheSystemWritesReadTheSameThroughOurCodec) {
-  TempFolder folder;
-  for (const Case& c : Cases()) {
-    const std::wstring path = folder.File(L"system-" + Utf8ToWide(c.name) + L".ini");
-    for (const Entry& e : c.writes) SystemWrite(path, e);
-    ASSERT_NE(SystemRead(path, c.writes.back()), kAbsent) << c.name << ": the system wrote nothing";
-    ExpectSameReads(path, c);
-  }
+  CheckWrittenBy(L"system", SystemWrite, SystemRead);
 }
 
-TEST(IniCrossCheck, FilesOurCodecWritesReadTheSameThroughTheSystem) {
-  TempFolder folder;
-  for (const Case& c : Cases()) {
-    const std::wstring path = folder.File(L"ours-" + Utf8ToWide(c.name) + L".ini");
-    for (const Entry& e : c.writes) OurWrite(path, e);
-    ASSERT_NE(OurRead(path, c.writes.back()), kAbsent) << c.name << ": we wrote nothing";
-    ExpectSameReads(path, c);
-  }
-}
+TEST(IniCrossCheck, FilesOurCodecWritesReadTheSameThroughTheSystem) { CheckWrittenBy(L"ours", OurWrite, OurRead); }
 
 // Hand-made files with the layouts people and other programs leave behind.
 TEST(IniCrossCheck, HandMadeFilesReadTheSameOnBothSides) {
