@@ -49,7 +49,7 @@ void TForm1::FormShow() {
   Shaper = std::make_unique<MovePaint>(*this, Shaping);
   Shaper->Resume();
   Form2->LoadSettings();
-  // The first-launch check runs here.
+  Form2->FirstLaunchCheck();
 }
 
 void TForm1::SaveWindowPlacement() {

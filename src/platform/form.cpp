@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include "platform/application.h"
+#include "platform/app_error.h"
 #include "platform/control.h"
+
+#include <vector>
 
 Form::~Form() { DestroyHandle(); }
 
@@ -79,6 +82,38 @@ void Form::Show() {
 void Form::Hide() { ShowWindow(handle_, SW_HIDE); }
 
 void Form::Close() { SendMessageW(handle_, WM_CLOSE, 0, 0); }
+
+void Form::ShowModal() {
+  if (Visible()) throw AppError("EInvalidOperation", "Cannot make a visible window modal");
+  // The program's other windows are disabled while the form is up.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM param) -> BOOL {
+    auto* list = reinterpret_cast<std::vector<HWND>*>(param);
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+
+  Show();
+  SetForegroundWindow(handle_);
+  MSG message;
+  bool quit = false;
+  while (Visible()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      quit = true;
+      break;
+    }
+    if (!IsDialogMessageW(handle_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  if (quit) PostQuitMessage(static_cast<int>(message.wParam));
+}
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(handle_, message, wParam, lParam);

@@ -38,6 +38,11 @@ class Form {
   // Asks the window to close, as its close box does.
   void Close();
 
+  // Shows the form with the program's other windows disabled and returns when it has
+  // closed (its close handler hid it). Refused with EInvalidOperation when it is already
+  // on screen. Everything else of the main thread goes on inside.
+  void ShowModal();
+
  protected:
   struct Layout {
     const wchar_t* className;

@@ -50,7 +50,11 @@ TForm2::TForm2() {
   CheckBox1.Create(self, W("Сверху игр и видео"), 200, 101, 129, 17);
   CheckBox2.Create(self, W("Только цифры"), 200, 116, 97, 17);
   CheckBox2.onClick = [this] { CheckBox2Click(); };
-  SpeedButton1.Create(self, L"...", 475, 1, 23, 22, BS_FLAT);
+  SpeedButton1.Create(self, L"...", 475, 1, 23, 22, BS_FLAT);  // not a tab stop
+  Button1.onClick = [this] { Button1Click(); };
+  SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+  Button2.onClick = [this] { Button2Click(); };
+  Button3.onClick = [this] { Button3Click(); };
   Label2.Create(self, W("© 2026"), 0, 130, 67, 13);
 
   font_ = CreateFontFor(DialogFont());
@@ -77,6 +81,7 @@ void TForm2::SpinEdit1Change() { Form1->Shaping.holeRadius = SpinEdit1.Value(); 
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE) {
+    FormClose();
     Hide();
     return 0;
   }

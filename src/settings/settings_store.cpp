@@ -33,7 +33,7 @@ void TForm2::LoadSettings() {
 }
 
 void TForm2::SaveSettings() {
-  try {
+  {
     SettingsFile settings;
     IniFile& ini = settings.Ini();
     ini.WriteBool(key::First, false);
@@ -53,8 +53,6 @@ void TForm2::SaveSettings() {
     ini.WriteInteger(key::Hole, SpinEdit1.Value());
     ini.WriteBool(key::AllTop, CheckBox1.Checked());
     ini.WriteBool(key::Onlytext, CheckBox2.Checked());
-  } catch (...) {
-    // The keys written before a refused write stay written.
   }
 }
 

@@ -22,7 +22,15 @@ TEST_F(OverlayTest, WithoutSettingsFileComesUpCentredOnTopShowingTheDefaultFile)
   ASSERT_TRUE(ScreenIs1024x768()) << "the suite runs on a 1024 x 768 display";
   const std::wstring defaultFile = L"C:\\1.txt";
   WriteFileShared(defaultFile, "EUR/USD 1.0925\n");
-  Start();
+  Launch();
+  // A first start: the greeting and the dialog come first.
+  HWND greeting = WaitForMessageBox(L"Первый запуск");
+  ASSERT_NE(greeting, nullptr);
+  SendMessageW(greeting, WM_COMMAND, IDOK, 0);
+  HWND dialog = WaitForDialog();
+  ASSERT_NE(dialog, nullptr);
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  WaitUntilOverlayShown();
   const RECT rect = WindowRect(overlay);
   EXPECT_EQ(rect.left, 412);
   EXPECT_EQ(rect.top, 334);

@@ -5,6 +5,7 @@
 
 TEST(Program, StartsShowsItsWindowAndEndsWhenClosed) {
   TempFolder folder;
+  WriteBytes(folder.File(L"vistaro.ini"), "[fMain]\r\nFirst=0\r\n");
   Program program(folder.Path());
   HWND window = program.WaitForWindow(L"TForm1");
   ASSERT_NE(window, nullptr);

@@ -22,13 +22,41 @@ void OverlayTest::WriteFileShared(const std::wstring& path, const std::string& b
   ASSERT_EQ(written, bytes.size());
 }
 
-void OverlayTest::Start() {
+void OverlayTest::Launch() {
   program = std::make_unique<Program>(folder.Path());
   overlay = program->WaitForWindow(L"TForm1");
   ASSERT_NE(overlay, nullptr) << "no overlay window";
+  ASSERT_TRUE(WaitUntil([&] { return (memo = FindWindowExW(overlay, nullptr, L"Edit", nullptr)) != nullptr; }))
+      << "no display in the overlay";
+}
+
+void OverlayTest::WaitUntilOverlayShown() {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(overlay) != FALSE; })) << "the overlay was never shown";
-  memo = FindWindowExW(overlay, nullptr, L"Edit", nullptr);
-  ASSERT_NE(memo, nullptr) << "no display in the overlay";
+}
+
+void OverlayTest::Start() {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(WaitUntilOverlayShown());
+}
+
+HWND OverlayTest::WaitForMessageBox(const std::wstring& caption) const {
+  HWND box = nullptr;
+  WaitUntil([&] {
+    box = program->FindWindowOfClass(L"#32770");
+    wchar_t text[128] = {};
+    if (box) GetWindowTextW(box, text, 128);
+    return box && IsWindowVisible(box) && caption == text;
+  });
+  return box;
+}
+
+HWND OverlayTest::WaitForDialog() const {
+  HWND dialog = nullptr;
+  WaitUntil([&] {
+    dialog = program->FindWindowOfClass(L"TForm2");
+    return dialog && IsWindowVisible(dialog);
+  });
+  return dialog;
 }
 
 void OverlayTest::CloseAndWait() {
@@ -38,10 +66,12 @@ void OverlayTest::CloseAndWait() {
   EXPECT_EQ(exitCode, 0u);
 }
 
-std::wstring OverlayTest::DisplayText() const {
-  const auto length = SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0);
+std::wstring OverlayTest::DisplayText() const { return TextOf(memo); }
+
+std::wstring TextOf(HWND window) {
+  const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied = SendMessageW(memo, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return text;
 }
@@ -119,4 +149,28 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& rect) {
   std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
   for (auto& p : pixels) p &= 0x00FFFFFF;
   return pixels;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  std::wstring longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    if (_wcsicmp(className, L"Static") != 0) continue;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+    if (text.size() > longest.size()) longest = text;
+  }
+  return longest;
+}
+
+HWND ControlAt(HWND parent, const wchar_t* className, int left, int top) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    RECT rect = WindowRect(child);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (_wcsicmp(name, className) == 0 && rect.left == left && rect.top == top) return child;
+  }
+  return nullptr;
 }

@@ -31,8 +31,17 @@ class OverlayTest : public ::testing::Test {
   static void WriteFileShared(const std::wstring& path, const std::string& bytes);
   void WriteQuotes(const std::string& bytes) { WriteFileShared(QuotesPath(), bytes); }
 
+  // Starts the program and waits for the overlay to exist (not yet on screen: a first
+  // start greets the user and opens the dialog before the overlay shows).
+  void Launch();
   // Starts the program and waits for the overlay to be on screen.
   void Start();
+  void WaitUntilOverlayShown();
+
+  // The program's message box with this caption, once it is up.
+  HWND WaitForMessageBox(const std::wstring& caption) const;
+  // The settings dialog, once it is on screen.
+  HWND WaitForDialog() const;
   // Closes the overlay as any close request does and waits for the program to end.
   void CloseAndWait();
 
@@ -43,6 +52,13 @@ class OverlayTest : public ::testing::Test {
 };
 
 RECT WindowRect(HWND window);
+
+// A window's text as WM_GETTEXT gives it (GetWindowText does not ask other processes).
+std::wstring TextOf(HWND window);
+// The text of a message box: its longest static text.
+std::wstring MessageBoxText(HWND box);
+// A child control of the class at the position, in its parent's client coordinates.
+HWND ControlAt(HWND parent, const wchar_t* className, int left, int top);
 
 // The window's region as the system holds it; nothing when it has none.
 std::optional<Region> WindowRegionOf(HWND window);
