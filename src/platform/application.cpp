@@ -15,13 +15,16 @@ namespace {
 constexpr const wchar_t* kClassName = L"TApplication";
 constexpr UINT kSynchronizeMessage = WM_APP + 1;
 
-struct SynchronizedCall {
+// How often a worker waiting for the main thread asks again.
+constexpr DWORD kSynchronizeRetry = 50;
+
+}  // namespace
+
+struct Application::PendingCall {
   const std::function<void()>* call;
   std::exception_ptr error;
   HANDLE done;
 };
-
-}  // namespace
 
 void Application::Initialize(HINSTANCE instance, std::wstring title) {
   instance_ = instance;
@@ -74,12 +77,37 @@ int Application::ShowMessageBox(const std::wstring& text, const std::wstring& ca
 
 void Application::Synchronize(const std::function<void()>& call) {
   UniqueFile done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  SynchronizedCall message{&call, nullptr, done.get()};
-  if (!done || !PostMessageW(handle_, kSynchronizeMessage, 0, reinterpret_cast<LPARAM>(&message))) {
-    throw std::runtime_error("Synchronize: the main thread cannot be reached");
+  if (!done) throw std::runtime_error("Synchronize: no event for the call");
+  PendingCall pending{&call, nullptr, done.get()};
+  {
+    std::lock_guard lock(pendingMutex_);
+    pending_.push_back(&pending);
   }
-  WaitForSingleObject(done.get(), INFINITE);
-  if (message.error) std::rethrow_exception(message.error);
+  // The message only wakes the main thread; the call waits in the queue. A modal loop
+  // that is ending drops the message it has just taken, so the worker asks again until
+  // its call has run.
+  do {
+    PostMessageW(handle_, kSynchronizeMessage, 0, 0);
+  } while (WaitForSingleObject(done.get(), kSynchronizeRetry) == WAIT_TIMEOUT);
+  if (pending.error) std::rethrow_exception(pending.error);
+}
+
+void Application::ServePendingCalls() {
+  for (;;) {
+    PendingCall* pending = nullptr;
+    {
+      std::lock_guard lock(pendingMutex_);
+      if (pending_.empty()) return;
+      pending = pending_.front();
+      pending_.pop_front();
+    }
+    try {
+      (*pending->call)();
+    } catch (...) {
+      pending->error = std::current_exception();
+    }
+    SetEvent(pending->done);  // from here on the call belongs to the worker again
+  }
 }
 
 void Application::WaitServing(HANDLE thread) {
@@ -103,13 +131,7 @@ void Application::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
 LRESULT CALLBACK Application::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kSynchronizeMessage) {
-    auto* call = reinterpret_cast<SynchronizedCall*>(lParam);
-    try {
-      (*call->call)();
-    } catch (...) {
-      call->error = std::current_exception();
-    }
-    SetEvent(call->done);
+    App.ServePendingCalls();
     return 0;
   }
   if (message == WM_TIMER) {

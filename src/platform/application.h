@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <exception>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 
@@ -51,6 +53,8 @@ class Application {
 
  private:
   friend class Timer;
+  struct PendingCall;
+  void ServePendingCalls();
   UINT_PTR AddTimer(Timer* timer);
   void RemoveTimer(UINT_PTR id);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,6 +63,8 @@ class Application {
   HWND handle_ = nullptr;
   std::wstring title_;
   std::unordered_map<UINT_PTR, Timer*> timers_;
+  std::mutex pendingMutex_;
+  std::deque<PendingCall*> pending_;
   UINT_PTR nextTimerId_ = 1;
 };
 

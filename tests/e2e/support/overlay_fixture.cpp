@@ -59,10 +59,37 @@ HWND OverlayTest::WaitForDialog() const {
   return dialog;
 }
 
+namespace {
+
+// The program's top-level windows, for a report of what kept it from ending.
+std::string WindowsOf(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::string found;
+  } search{processId, {}};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->processId) return TRUE;
+        wchar_t className[64] = {};
+        GetClassNameW(window, className, 64);
+        s->found += WideToUtf8(className) + " \"" + WideToUtf8(TextOf(window)) + "\"" +
+                    (IsWindowVisible(window) ? " visible" : "") + (IsWindowEnabled(window) ? "" : " disabled") + "; ";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
 void OverlayTest::CloseAndWait() {
   PostMessageW(overlay, WM_CLOSE, 0, 0);
   DWORD exitCode = 1;
-  ASSERT_TRUE(program->WaitForExit(std::chrono::seconds(10), &exitCode)) << "the program did not end";
+  ASSERT_TRUE(program->WaitForExit(std::chrono::seconds(10), &exitCode))
+      << "the program did not end; its windows: " << WindowsOf(program->ProcessId());
   EXPECT_EQ(exitCode, 0u);
 }
 
