@@ -133,6 +133,36 @@ void SpinEdit::Create(HWND parent, int left, int top, int width, int height, int
                             top, kUpDownWidth, height, parent, nullptr, nullptr, nullptr);
   SendMessageW(upDown_, UDM_SETRANGE32, 0, 100);  // min below max: the up arrow adds
   Bind(upDown_, this);
+  SetWindowSubclass(Handle(), EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK SpinEdit::EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR spin) {
+  auto* self = reinterpret_cast<SpinEdit*>(spin);
+  switch (message) {
+    case WM_CHAR: {
+      wchar_t separator[4] = L".";
+      GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+      const auto c = static_cast<wchar_t>(wParam);
+      const bool taken = (c >= L'0' && c <= L'9') || c == L'+' || c == L'-' || c == separator[0] ||
+                         (c < L' ' && c != L'\r');
+      if (!taken) {
+        MessageBeep(MB_OK);
+        return 0;
+      }
+      break;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_UP || wParam == VK_DOWN) {
+        self->SetValue(self->Value() + (wParam == VK_UP ? 1 : -1));
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, EditProcedure, 0);
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 int SpinEdit::Value() const { return ParseIniInteger(EncodeCp1251(Text())).value_or(0); }

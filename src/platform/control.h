@@ -95,8 +95,10 @@ class TrackBar : public Control {
   int position_ = 0;
 };
 
-// An integer spin box without limits: an edit field and an up-down pair of buttons. Its
-// value is its text read as an integer, or 0 when the text is not one.
+// An integer spin box without limits: an edit field and an up-down pair of buttons (the Up
+// and Down keys do the same). Its value is its text read as an integer, or 0 when the text
+// is not one. Typing takes digits, "+", "-", the decimal separator and control characters
+// other than Enter; anything else is refused with a beep.
 class SpinEdit : public Control {
  public:
   std::function<void()> onChange;
@@ -107,6 +109,8 @@ class SpinEdit : public Control {
   void OnCommand(WORD code) override;
 
  private:
+  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR spin);
   HWND upDown_ = nullptr;
 };
 

@@ -199,3 +199,22 @@ TEST_F(SettingsDialogTest, RefusedSaveIsReportedAndTheDialogStaysOpen) {
   WaitUntilOverlayShown();
   CloseAndWait();
 }
+
+TEST_F(SettingsDialogTest, SpinBoxTakesOnlyNumberCharactersAndStepsWithoutLimit) {
+  WriteUnsavedSettings("Hole=-1\r\n");
+  HWND dialog = LaunchToDialog();
+  ASSERT_NE(dialog, nullptr);
+  HWND spin = ControlAt(dialog, L"Edit", 104, 104);
+  ASSERT_NE(spin, nullptr);
+  EXPECT_EQ(TextOf(spin), L"-1");
+  SendMessageW(spin, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(spin, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(TextOf(spin), L"-3") << "no lower limit";
+  Type(spin, L"");
+  for (const wchar_t c : std::wstring(L"1a2 x\r-+")) SendMessageW(spin, WM_CHAR, c, 0);
+  EXPECT_EQ(TextOf(spin), L"12-+") << "letters, blanks and Enter are refused";
+  Click(ControlAt(dialog, L"Button", 416, 123));  // a text that is not an integer saves as 0
+  WaitUntilOverlayShown();
+  CloseAndWait();
+  EXPECT_EQ(Stored("fMain", "Hole"), "0");
+}
