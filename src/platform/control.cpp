@@ -45,7 +45,7 @@ COLORREF ColorToRgb(TColor color) {
   return static_cast<COLORREF>(color) & 0xFFFFFF;
 }
 
-UniqueHfont CreateFontFor(const FontSpec& font) {
+LOGFONTW LogFontFor(const FontSpec& font) {
   HDC screen = GetDC(nullptr);
   const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
@@ -58,6 +58,11 @@ UniqueHfont CreateFontFor(const FontSpec& font) {
   logFont.lfCharSet = font.charset;
   logFont.lfQuality = DEFAULT_QUALITY;
   font.name.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+  return logFont;
+}
+
+UniqueHfont CreateFontFor(const FontSpec& font) {
+  const LOGFONTW logFont = LogFontFor(font);
   return UniqueHfont(CreateFontIndirectW(&logFont));
 }
 

@@ -49,6 +49,8 @@ class Control {
 
 // The colour a TColor is drawn with: a system colour resolved to its current RGB value.
 COLORREF ColorToRgb(TColor color);
+// The system's description of the font, its height in pixels of the screen.
+LOGFONTW LogFontFor(const FontSpec& font);
 UniqueHfont CreateFontFor(const FontSpec& font);
 
 class Label : public Control {

@@ -96,17 +96,7 @@ bool OpenDialog::Execute(HWND owner) {
 }
 
 bool FontDialog::Execute(HWND owner) {
-  HDC screen = GetDC(nullptr);
-  const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  LOGFONTW logFont{};
-  logFont.lfHeight = -MulDiv(Font.size, pixelsPerInch, 72);
-  logFont.lfWeight = Font.bold ? FW_BOLD : FW_NORMAL;
-  logFont.lfItalic = Font.italic;
-  logFont.lfUnderline = Font.underline;
-  logFont.lfStrikeOut = Font.strikeOut;
-  logFont.lfCharSet = Font.charset;
-  Font.name.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+  LOGFONTW logFont = LogFontFor(Font);
   CHOOSEFONTW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
