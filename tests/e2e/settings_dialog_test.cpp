@@ -174,30 +174,43 @@ TEST_F(SettingsDialogTest, PathOpacityAndOnlyDigitsActBeforeSaving) {
   CloseAndWait();
 }
 
-// A settings file that cannot be written: Save says so and the dialog stays open with
-// what the user entered; nothing stored is lost.
+// A settings file that cannot be written (marked read-only, or held open by another
+// program): Save says so and the dialog stays open with what the user entered; nothing
+// stored is lost.
 TEST_F(SettingsDialogTest, RefusedSaveIsReportedAndTheDialogStaysOpen) {
-  WriteUnsavedSettings("Hole=7\r\n");
-  const std::string before = ReadBytes(SettingsPath());
-  ASSERT_TRUE(SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY));
-  HWND dialog = LaunchToDialog();
-  ASSERT_NE(dialog, nullptr);
-  HWND path = ControlAt(dialog, L"Edit", 70, 1);
-  Type(path, L"d:\\typed.txt");
-  PostMessageW(ControlAt(dialog, L"Button", 416, 123), BM_CLICK, 0, 0);
+  for (const bool locked : {false, true}) {
+    SCOPED_TRACE(locked ? "held open by another program" : "marked read-only");
+    WriteUnsavedSettings("Hole=7\r\n");
+    const std::string before = ReadBytes(SettingsPath());
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    if (locked) {
+      holder = CreateFileW(SettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+      ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    } else {
+      ASSERT_TRUE(SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    HWND dialog = LaunchToDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND path = ControlAt(dialog, L"Edit", 70, 1);
+    Type(path, L"d:\\typed.txt");
+    PostMessageW(ControlAt(dialog, L"Button", 416, 123), BM_CLICK, 0, 0);
 
-  HWND report = WaitForMessageBox(L"Вистаро");
-  ASSERT_NE(report, nullptr) << "the failed save was not reported";
-  EXPECT_EQ(MessageBoxText(report), L"Unable to write to " + SettingsPath());
-  SendMessageW(report, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(report) || !IsWindowVisible(report); }));
-  EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog closed as if it had saved";
-  EXPECT_EQ(TextOf(path), L"d:\\typed.txt");
-  EXPECT_EQ(ReadBytes(SettingsPath()), before);
+    HWND report = WaitForMessageBox(L"Вистаро");
+    ASSERT_NE(report, nullptr) << "the failed save was not reported";
+    EXPECT_EQ(MessageBoxText(report), L"Unable to write to " + SettingsPath());
+    SendMessageW(report, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(report) || !IsWindowVisible(report); }));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog closed as if it had saved";
+    EXPECT_EQ(TextOf(path), L"d:\\typed.txt");
+    EXPECT_EQ(ReadBytes(SettingsPath()), before);
 
-  PostMessageW(dialog, WM_CLOSE, 0, 0);
-  WaitUntilOverlayShown();
-  CloseAndWait();
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    WaitUntilOverlayShown();
+    CloseAndWait();
+    if (locked) CloseHandle(holder);
+    SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
 }
 
 TEST_F(SettingsDialogTest, SpinBoxTakesOnlyNumberCharactersAndStepsWithoutLimit) {
