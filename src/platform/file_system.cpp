@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "overlay/display_text.h"
 #include "platform/app_error.h"
 #include "platform/cp1251.h"
@@ -45,21 +43,21 @@ std::string LoadFileBytes(const std::wstring& path) {
     throw AppError("EFOpenError", "Cannot open file \"" + WideToUtf8(FullPath(path)) + "\". " +
                                       WideToUtf8(SystemErrorMessage(error)));
   }
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) {
+  std::string bytes;
+  if (!ReadToEnd(file.get(), &bytes)) {
     throw AppError("EReadError", WideToUtf8(SystemErrorMessage(GetLastError())));
   }
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD read = 0;
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-    if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
-      throw AppError("EReadError", WideToUtf8(SystemErrorMessage(GetLastError())));
-    }
-    if (read == 0) break;  // the file got shorter since it was measured
-    done += read;
-  }
-  bytes.resize(done);
   return bytes;
+}
+
+bool ReadToEnd(HANDLE file, std::string* bytes) {
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size)) bytes->reserve(bytes->size() + static_cast<std::size_t>(size.QuadPart));
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr)) return false;
+    if (read == 0) return true;  // the end, wherever the file ends now
+    bytes->append(buffer, read);
+  }
 }

@@ -4,6 +4,7 @@
 
 #include "platform/app_error.h"
 #include "platform/cp1251.h"
+#include "platform/file_system.h"
 #include "platform/unique_handle.h"
 
 namespace {
@@ -39,11 +40,7 @@ std::optional<std::string> WinByteFile::ReadAll() const {
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   std::string bytes;
-  char buffer[64 * 1024];
-  DWORD read = 0;
-  while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    bytes.append(buffer, read);
-  }
+  ReadToEnd(file.get(), &bytes);  // a read that fails midway gives what came before it
   return bytes;
 }
 
